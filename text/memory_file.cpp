@@ -1,0 +1,88 @@
+#include "text/memory_file.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Serialised form: the tag, the member count, then each member as its length
+// and its bytes; counts and lengths are 32-bit little-endian.
+constexpr std::uint8_t kArrayTag[4] = {'B', 'A', 'R', '1'};
+
+void WriteBytesAt(MemoryFile& file, const std::uint8_t* bytes, std::size_t size) {
+  if (file.position + size > file.data.size()) file.data.resize(file.position + size);
+  if (size != 0) std::memcpy(file.data.data() + file.position, bytes, size);
+  file.position += size;
+}
+
+void WriteCount(MemoryFile& file, std::uint32_t count) {
+  std::uint8_t le[4] = {static_cast<std::uint8_t>(count), static_cast<std::uint8_t>(count >> 8),
+                        static_cast<std::uint8_t>(count >> 16), static_cast<std::uint8_t>(count >> 24)};
+  WriteBytesAt(file, le, 4);
+}
+
+bool ReadCount(const MemoryFile& file, std::size_t& at, std::uint32_t& count) {
+  if (file.data.size() - at < 4) return false;
+  const std::uint8_t* p = file.data.data() + at;
+  count = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+  at += 4;
+  return true;
+}
+
+}  // namespace
+
+bool WriteValues(MemoryFile& file, const BytesArray& values) {
+  WriteBytesAt(file, kArrayTag, sizeof kArrayTag);
+  WriteCount(file, static_cast<std::uint32_t>(values.size()));
+  for (const Bytes& member : values) {
+    WriteCount(file, static_cast<std::uint32_t>(member.size()));
+    WriteBytesAt(file, member.data(), member.size());
+  }
+  return true;
+}
+
+bool ReadValues(MemoryFile& file, BytesArray& values) {
+  std::size_t at = file.position;
+  if (at > file.data.size() || file.data.size() - at < sizeof kArrayTag) return false;
+  if (std::memcmp(file.data.data() + at, kArrayTag, sizeof kArrayTag) != 0) return false;
+  at += sizeof kArrayTag;
+  std::uint32_t count = 0;
+  if (!ReadCount(file, at, count)) return false;
+  BytesArray read;
+  // Each member needs at least its four length bytes: a count beyond that is
+  // damage, and must not make us reserve memory for it.
+  if (count > (file.data.size() - at) / 4) return false;
+  read.reserve(count);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    std::uint32_t length = 0;
+    if (!ReadCount(file, at, length)) return false;
+    if (file.data.size() - at < length) return false;
+    read.emplace_back(file.data.begin() + static_cast<std::ptrdiff_t>(at),
+                      file.data.begin() + static_cast<std::ptrdiff_t>(at + length));
+    at += length;
+  }
+  values = std::move(read);
+  file.position = at;
+  return true;
+}
+
+bool WriteText(MemoryFile& file, std::string_view text) {
+  WriteBytesAt(file, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  return true;
+}
+
+Text ReadLine(MemoryFile& file) {
+  const Bytes& data = file.data;
+  std::size_t begin = file.position;
+  std::size_t p = begin;
+  while (p < data.size()) {
+    std::uint8_t c = data[p];
+    if (c == '\n' || c == 0 || c == 0x1A) break;
+    p += (c >= 0x80) ? 2 : 1;
+  }
+  std::size_t end = p < data.size() ? p : data.size();
+  file.position = p < data.size() ? p + 1 : data.size();
+  if (end > begin && data[end - 1] == '\r') --end;
+  return Text(reinterpret_cast<const char*>(data.data()) + begin,
+              reinterpret_cast<const char*>(data.data()) + std::max(begin, end));
+}

@@ -28,6 +28,9 @@ struct RegexObject::Matches {
 namespace {
 
 constexpr std::size_t kJitStackLimit = 16 * 1024 * 1024;
+// The engine's step budget per match. Its default cuts off a single lazy group
+// that spans a few million characters, which whole pages on one line need.
+constexpr std::uint32_t kMatchLimit = 0xFFFFFFFFu;
 
 pcre2_code* Compile(std::u16string_view pattern, bool ignoreCase, bool multiline) {
   pcre2_compile_context* context = pcre2_compile_context_create(nullptr);
@@ -76,6 +79,7 @@ bool CollectMatches(const pcre2_code* code, bool global, RegexObject::Matches& m
   run.stack = pcre2_jit_stack_create(32 * 1024, kJitStackLimit, nullptr);
   if (run.data == nullptr || run.context == nullptr) return false;
   if (run.stack != nullptr) pcre2_jit_stack_assign(run.context, nullptr, run.stack);
+  pcre2_set_match_limit(run.context, kMatchLimit);
   const std::u16string& subject = matches.subject;
   const auto* units = reinterpret_cast<PCRE2_SPTR>(subject.data());
   PCRE2_SIZE start = 0;

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds one flavour of Polvane: build.sh DIR [CMAKE OPTIONS...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir="$1"
+shift
+cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+cmake --build "$dir" -j "$(nproc)"

@@ -1,6 +1,9 @@
 #include "text/code_page.h"
 
 #include <gtest/gtest.h>
+#include <unicode/ucnv.h>
+
+#include <random>
 
 #include "text/gbk_literal.h"
 #include "text/simplified_chinese.h"
@@ -52,6 +55,48 @@ TEST(Wide, RoundTripsWithTerminator) {
   EXPECT_EQ(TextToWide(""), (Bytes{0, 0}));
   EXPECT_EQ(WideToText(Bytes{'a', 0, 0, 0, 'b', 0}), "a");
   EXPECT_EQ(TextToWide(Gbk("中"), kGbkCodePage), (Bytes{0x2D, 0x4E, 0, 0}));
+}
+
+}  // namespace
+
+namespace {
+
+// The converter itself, as an oracle for the program's table-driven path.
+std::u16string ConverterDecode(const std::string& text) {
+  UErrorCode status = U_ZERO_ERROR;
+  UConverter* converter = ucnv_open("windows-936-2000", &status);
+  std::u16string wide(text.size() + 1, u'\0');
+  int32_t length = ucnv_toUChars(converter, reinterpret_cast<UChar*>(wide.data()),
+                                 static_cast<int32_t>(wide.size()), text.data(),
+                                 static_cast<int32_t>(text.size()), &status);
+  ucnv_close(converter);
+  wide.resize(static_cast<std::size_t>(length));
+  return wide;
+}
+
+TEST(DecodeText, GbkMatchesTheConverterOnAnyBytes) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 300; ++round) {
+    std::string text(1 + random() % 64, '\0');
+    for (char& c : text) c = static_cast<char>(1 + random() % 255);
+    EXPECT_EQ(DecodeText(text, kGbkCodePage), ConverterDecode(text)) << "round " << round;
+  }
+  std::string every;
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    for (int trail = 0x40; trail <= 0xFE; ++trail) {
+      every.push_back(static_cast<char>(lead));
+      every.push_back(static_cast<char>(trail));
+    }
+  }
+  EXPECT_EQ(DecodeText(every, kGbkCodePage), ConverterDecode(every));
+}
+
+TEST(EncodeText, GbkRoundTripsAndMarksMissingCharacters) {
+  const std::string text = Gbk("中文 abc ，。") + "\x80";
+  EXPECT_EQ(EncodeText(DecodeText(text, kGbkCodePage), kGbkCodePage), text);
+  EXPECT_EQ(EncodeText(u"a\uAC00b", kGbkCodePage), "a?b");
+  EXPECT_EQ(EncodeText(u"a\U0001F600b", kGbkCodePage), "a?b");
+  EXPECT_EQ(EncodeText(std::u16string(u"a\xD800" u"b"), kGbkCodePage), "a?b");
 }
 
 }  // namespace

@@ -83,12 +83,12 @@ bool CollectMatches(const pcre2_code* code, bool global, RegexObject::Matches& m
   const std::u16string& subject = matches.subject;
   const auto* units = reinterpret_cast<PCRE2_SPTR>(subject.data());
   PCRE2_SIZE start = 0;
-  std::uint32_t options = 0;
+  // Subjects come from our own decoder, which makes well-formed UTF-16 only.
+  const std::uint32_t options = PCRE2_NO_UTF_CHECK;
   while (start <= subject.size()) {
     int found = pcre2_match(code, units, subject.size(), start, options, run.data, run.context);
     if (found == PCRE2_ERROR_NOMATCH) break;
     if (found < 0) return false;
-    options = PCRE2_NO_UTF_CHECK;  // the whole subject was checked by the first call
     const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(run.data);
     matches.offsets.insert(matches.offsets.end(), vector, vector + matches.Stride());
     if (!global) break;

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev libgl-dev fonts-noto-cjk
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  python3 curl xvfb xauth
+  python3 curl xvfb xauth x11-utils openbox wmctrl
 )
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi

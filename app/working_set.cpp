@@ -1,0 +1,5 @@
+#include "app/working_set.h"
+
+#include <malloc.h>
+
+void TrimWorkingSet() { malloc_trim(0); }

@@ -3,11 +3,15 @@
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <thread>
+#include <vector>
 
+#include "fetch/huge_pages.h"
 #include "fetch/request_headers.h"
 #include "fetch/request_plan.h"
 #include "text/bytes.h"
@@ -91,9 +95,16 @@ struct Reception {
   bool bodyReserved = false;
 };
 
+// Appends to the body, growing it geometrically (amortised constant time per
+// byte); false when memory runs out.
 bool Append(Bytes& bytes, const char* data, std::size_t size) {
   try {
-    bytes.insert(bytes.end(), data, data + size);
+    if (bytes.capacity() - bytes.size() < size) {
+      bytes.reserve(std::max(bytes.capacity() * 2, bytes.size() + size));
+      AdviseHugePages(bytes);
+    }
+    const auto* begin = reinterpret_cast<const std::uint8_t*>(data);
+    bytes.insert(bytes.end(), begin, begin + size);
     return true;
   } catch (...) {  // out of memory: the transfer ends with what it has
     return false;
@@ -130,6 +141,7 @@ std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) 
         expected > 0 && expected <= kLargestReserve) {
       try {
         reception.body.reserve(static_cast<std::size_t>(expected));
+        AdviseHugePages(reception.body);
       } catch (...) {  // no room in advance: grow as it comes
       }
     }

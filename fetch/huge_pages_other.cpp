@@ -1,0 +1,3 @@
+#include "fetch/huge_pages.h"
+
+void AdviseHugePages(const Bytes&) {}

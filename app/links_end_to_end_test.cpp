@@ -26,8 +26,10 @@ std::string ReadAll(const std::string& path) {
 }
 
 ProgramRun RunLinks(const std::vector<std::string>& arguments) {
-  const std::string outPath = testing::TempDir() + "links.out";
-  const std::string errPath = testing::TempDir() + "links.err";
+  // Tests run side by side in separate processes: each has files of its own.
+  const std::string stem = testing::TempDir() + "links-" + std::to_string(getpid());
+  const std::string outPath = stem + ".out";
+  const std::string errPath = stem + ".err";
   pid_t child = fork();
   if (child == 0) {
     std::freopen(outPath.c_str(), "w", stdout);

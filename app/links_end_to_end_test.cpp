@@ -42,7 +42,10 @@ ProgramRun RunLinks(const std::vector<std::string>& arguments) {
   }
   int status = 0;
   waitpid(child, &status, 0);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(outPath), ReadAll(errPath)};
+  ProgramRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(outPath), ReadAll(errPath)};
+  std::remove(outPath.c_str());
+  std::remove(errPath.c_str());
+  return run;
 }
 
 std::string Page(const std::string& title, const std::vector<std::string>& links) {

@@ -37,7 +37,8 @@ struct FetchOptions {
 // receive the final response's raw headers and the cookies it set
 // ("name=value;" each).
 // Failure: a blank address gives empty Bytes and sends nothing; a request that
-// fails (no connection, no answer) gives empty Bytes and empty out-parameters;
+// gets no response (no connection, connection closed before an answer) gives
+// empty Bytes and empty out-parameters, and a body cut short gives what arrived;
 // a worker still busy after the time limit (a negative one counts as 0) gives
 // the bytes of kFetchTimeoutMessage, leaves the out-parameters untouched and
 // is told to stop. An answer with an error status is a page like any other.

@@ -35,6 +35,26 @@ std::string Utf8ToBig5(std::string_view utf8) {
   return EncodeText(DecodeText(utf8, kUtf8CodePage), kBig5CodePage);
 }
 
+// The values of the head lines named `name` (any case) of a raw request.
+std::vector<std::string> HeaderValues(const std::string& raw, std::string name) {
+  std::vector<std::string> values;
+  const std::string head = raw.substr(0, raw.find("\r\n\r\n") + 2);
+  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::size_t at = head.find("\r\n");
+  while (at != std::string::npos && at + 2 < head.size()) {
+    const std::size_t end = head.find("\r\n", at + 2);
+    std::string line = head.substr(at + 2, end - at - 2);
+    std::string lower = line;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower.rfind(name + ":", 0) == 0) {
+      const std::size_t value = line.find_first_not_of(' ', name.size() + 1);
+      values.push_back(value == std::string::npos ? "" : line.substr(value));
+    }
+    at = end;
+  }
+  return values;
+}
+
 // The answers of the test server, by request target.
 Reply Answer(const Request& request) {
   const std::string& target = request.target;
@@ -44,6 +64,10 @@ Reply Answer(const Request& request) {
   if (target == "/more-cookies") return {HttpAnswer(200, "OK", "Set-Cookie: c=3; path=/\r\n", "fed")};
   if (target == "/from") return {HttpAnswer(302, "Found", "Location: /to\r\n", "moved")};
   if (target == "/to") return {HttpAnswer(200, "OK", "", "arrived")};
+  if (target == "/to-tls") {
+    const std::string port = HeaderValues(request.raw, "Host").at(0).substr(10);
+    return {HttpAnswer(302, "Found", "Location: https://127.0.0.1:" + port + "/tls\r\n", "moved")};
+  }
   if (target == "/404") return {HttpAnswer(404, "Not Found", "", "no such page")};
   if (target == "/500") return {HttpAnswer(500, "Internal Server Error", "", "it broke")};
   if (target == "/silent") return {"", 0, Reply::End::kHold};
@@ -65,26 +89,6 @@ Reply Answer(const Request& request) {
     return {HttpAnswer(200, "OK", "", "slow")};
   }
   return {HttpAnswer(200, "OK", "", "hello")};
-}
-
-// The values of the head lines named `name` (any case) of a raw request.
-std::vector<std::string> HeaderValues(const std::string& raw, std::string name) {
-  std::vector<std::string> values;
-  const std::string head = raw.substr(0, raw.find("\r\n\r\n") + 2);
-  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  std::size_t at = head.find("\r\n");
-  while (at != std::string::npos && at + 2 < head.size()) {
-    const std::size_t end = head.find("\r\n", at + 2);
-    std::string line = head.substr(at + 2, end - at - 2);
-    std::string lower = line;
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower.rfind(name + ":", 0) == 0) {
-      const std::size_t value = line.find_first_not_of(' ', name.size() + 1);
-      values.push_back(value == std::string::npos ? "" : line.substr(value));
-    }
-    at = end;
-  }
-  return values;
 }
 
 // Checks `condition` until it holds or `timeoutMs` has passed.
@@ -321,6 +325,18 @@ TEST_F(FetchPageTest, RedirectsAreFollowedUnlessForbidden) {
   EXPECT_EQ(AsString(Fetch("/from", forbidden)), "moved");
   EXPECT_EQ(headers.rfind("HTTP/1.1 302 Found\r\nLocation: /to\r\n", 0), 0u) << headers;
   EXPECT_EQ(server.requests().back().target, "/from");
+}
+
+TEST_F(FetchPageTest, RedirectFromHttpToHttpsIsFollowed) {
+  // The server speaks no TLS, so the fetch fails, but the handshake arrives.
+  EXPECT_TRUE(Fetch("/to-tls").empty());
+  ASSERT_EQ(server.requests().size(), 2u);
+  EXPECT_EQ(server.requests()[1].raw.substr(0, 1), "\x16");
+
+  FetchOptions forbidden;
+  forbidden.allowRedirects = false;
+  EXPECT_EQ(AsString(Fetch("/to-tls", forbidden)), "moved");
+  EXPECT_EQ(server.requests().size(), 3u);
 }
 
 TEST_F(FetchPageTest, ErrorAnswersComeBackAsPages) {

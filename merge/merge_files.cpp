@@ -1,14 +1,17 @@
 #include "merge/merge_files.h"
 
 #include <cerrno>
-#include <vector>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
 // Pieces large enough for the copy to run at the disk's pace, small enough
 // for progress and cancelling to follow within milliseconds.
 constexpr std::int64_t kCopyPiece = 16 << 20;
-// The buffer of the plain read-and-write copy, the merge's only large memory.
+// The buffer of the plain read-and-write copy, the merge's only large memory,
+// page-aligned as the page cache it copies from and to.
+constexpr std::size_t kPageSize = 4096;
 constexpr std::size_t kBufferSize = 1 << 20;
 
 MergeResult Failed(MergeStatus status, const Path& file, std::int64_t error, const MergeProgress& progress) {
@@ -44,8 +47,11 @@ class Merger {
           continue;
         }
       } else {
-        if (buffer_.empty()) buffer_.resize(kBufferSize);
-        copied = disk_.Read(in, buffer_.data(), buffer_.size());
+        if (buffer_ == nullptr) {
+          buffer_.reset(static_cast<std::uint8_t*>(std::aligned_alloc(kPageSize, kBufferSize)));
+          if (buffer_ == nullptr) return Failed(MergeStatus::kReadFailed, path, -ENOMEM, progress_);
+        }
+        copied = disk_.Read(in, buffer_.get(), kBufferSize);
         if (copied < 0) return Failed(MergeStatus::kReadFailed, path, copied, progress_);
         const std::int64_t written = WriteAll(out, static_cast<std::size_t>(copied));
         if (written < 0) return Failed(MergeStatus::kWriteFailed, output_, written, progress_);
@@ -59,7 +65,7 @@ class Merger {
   std::int64_t WriteAll(int out, std::size_t size) {
     std::size_t offset = 0;
     while (offset < size) {
-      const std::int64_t put = disk_.Write(out, buffer_.data() + offset, size - offset);
+      const std::int64_t put = disk_.Write(out, buffer_.get() + offset, size - offset);
       if (put < 0) return put;
       if (put == 0) return -EIO;
       offset += static_cast<std::size_t>(put);
@@ -70,7 +76,10 @@ class Merger {
   const Path& output_;
   MergeProgress& progress_;
   MergeDisk& disk_;
-  std::vector<std::uint8_t> buffer_;
+  struct Free {
+    void operator()(std::uint8_t* memory) const { std::free(memory); }
+  };
+  std::unique_ptr<std::uint8_t[], Free> buffer_;
 };
 
 }  // namespace

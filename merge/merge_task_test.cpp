@@ -2,40 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <mutex>
+#include <thread>
 
 #include "merge/faulty_disk.h"
 #include "merge/merge_test_folder.h"
+#include "merge/test_gate.h"
 
 namespace {
-
-// Holds every piece of a merge until released, so that a test decides what
-// happens while the merge is under way.
-class Gate {
- public:
-  void Wait() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    ++waiting_;
-    changed_.notify_all();
-    changed_.wait(lock, [this] { return open_; });
-  }
-  void WaitUntilSomeoneWaits() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [this] { return waiting_ > 0; });
-  }
-  void Open() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    open_ = true;
-    changed_.notify_all();
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  int waiting_ = 0;
-  bool open_ = false;
-};
 
 TEST(MergeTask, MergesOnItsOwnThread) {
   TestFolder folder;

@@ -88,7 +88,8 @@ TEST(RenderFrame, DisplacementOutsideKeepsTheFormerColour) {
   struct Case {
     int left, up;
   };
-  const Case cases[] = {{-6, 0}, {6, 0}, {0, -5}, {0, 5}, {100000, 0}, {INT32_MIN + 1, 0}, {0, INT32_MAX}};
+  const Case cases[] = {{-6, 0},         {6, 0},         {0, -5},         {0, 5},        {100000, 0},
+                        {INT32_MIN + 1, 0}, {INT32_MAX, 0}, {0, INT32_MAX}, {0, INT32_MIN}};
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "left " << c.left << " up " << c.up);
     TestSurface t(11, 9);

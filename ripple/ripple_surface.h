@@ -38,6 +38,8 @@ struct RippleSurface {
   // The layout of SourcePixels: each byte softened from its four neighbours,
   // worked out once from the picture so that a displaced pixel is a copy.
   std::uint8_t* BlendedPixels = nullptr;
+  // 2 x Width words of working space for rendering one row.
+  std::uint32_t* RenderScratch = nullptr;
   std::int32_t Width = 0;
   std::int32_t Height = 0;
   std::uint32_t PixelStride = 0;   // 3 x Width rounded up to a multiple of 4

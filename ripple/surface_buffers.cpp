@@ -37,6 +37,7 @@ bool AllocateSurfaceBuffers(RippleSurface& surface) {
   made = Allocate(surface.SourcePixels, pixelBytes) && made;
   made = Allocate(surface.FramePixels, pixelBytes) && made;
   made = Allocate(surface.BlendedPixels, pixelBytes) && made;
+  made = Allocate(surface.RenderScratch, 8u * static_cast<std::size_t>(surface.Width)) && made;
   return made;
 }
 
@@ -46,6 +47,7 @@ void ReleaseSurfaceBuffers(RippleSurface& surface) {
   Release(surface.CurrentHeights);
   Release(surface.PreviousHeights);
   Release(surface.BlendedPixels);
+  Release(surface.RenderScratch);
 }
 
 void PrepareBlend(RippleSurface& surface) {

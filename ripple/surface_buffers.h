@@ -9,7 +9,7 @@
 // rounded up to a multiple of 4). Makes nothing.
 void SetSurfaceSize(RippleSurface& surface, std::int32_t width, std::int32_t height);
 
-// Makes the five zero-filled buffers for the record's size. False when one of
+// Makes the six zero-filled buffers for the record's size. False when one of
 // them could not be made; those that were made stay in the record, for
 // ReleaseSurfaceBuffers.
 bool AllocateSurfaceBuffers(RippleSurface& surface);

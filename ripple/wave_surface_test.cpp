@@ -48,7 +48,7 @@ RippleView* ViewOf(const RippleSurface& surface) { return static_cast<RippleView
 bool IsEmpty(const RippleSurface& s) {
   return s.Window == nullptr && s.Flags == 0 && s.FrameView == nullptr && s.SourcePixels == nullptr &&
          s.FramePixels == nullptr && s.CurrentHeights == nullptr && s.PreviousHeights == nullptr &&
-         s.BlendedPixels == nullptr && s.Width == 0 && s.Height == 0 && s.PixelStride == 0 &&
+         s.BlendedPixels == nullptr && s.RenderScratch == nullptr && s.Width == 0 && s.Height == 0 && s.PixelStride == 0 &&
          s.HeightStride == 0 && s.RandomState == 0 && s.EffectMode == 0 && s.EffectParam1 == 0 &&
          s.EffectParam2 == 0 && s.EffectParam3 == 0 && s.TrailX == 0 && s.TrailY == 0 && s.TrailStepX == 0 &&
          s.TrailStepY == 0 && s.TrailTicks == 0;

@@ -84,9 +84,9 @@ Reply Answer(const Request& request) {
   if (target == "/large") {
     return {"HTTP/1.1 200 OK\r\nContent-Length: 8388608\r\nConnection: close\r\n\r\n", 8388608};
   }
-  if (target == "/slow") {
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    return {HttpAnswer(200, "OK", "", "slow")};
+  if (target == "/slow" || target == "/slower") {
+    std::this_thread::sleep_for(std::chrono::milliseconds(target == "/slow" ? 300 : 600));
+    return {HttpAnswer(200, "OK", "", target.substr(1))};
   }
   return {HttpAnswer(200, "OK", "", "hello")};
 }
@@ -168,6 +168,8 @@ class FetchPageTest : public ::testing::Test {
     ClearFetchCookies();
     ASSERT_NE(server.port(), 0);
   }
+  // Every worker, also one given up on, ends soon after its call.
+  void TearDown() override { EXPECT_TRUE(Eventually([] { return RunningFetchWorkers() == 0; })); }
 
   // Fetches server.base() + path.
   Bytes Fetch(const std::string& path, const FetchOptions& options = {}) {
@@ -500,15 +502,16 @@ TEST_F(FetchPageTest, WaitsWithoutSpinning) {
 
 TEST_F(FetchPageTest, NestedFetchesEachEnd) {
   // The outer worker ends while a nested fetch, started by an event handler
-  // inside the outer wait, is still waiting for a slower answer.
+  // inside the outer wait, is still waiting for a slower answer. Were the
+  // outer call to miss its worker's wake-up, it would end at its time limit.
   FakeUi ui;
   InstalledUi installed(&ui);
   Bytes inner;
-  ui.handlerInFirstWait = [&] { inner = Fetch("/slow"); };
+  ui.handlerInFirstWait = [&] { inner = Fetch("/slower"); };
   FetchOptions options;
   options.timeLimit = 30;
-  EXPECT_EQ(AsString(Fetch("/p", options)), "hello");
-  EXPECT_EQ(AsString(inner), "slow");
+  EXPECT_EQ(AsString(Fetch("/slow", options)), "slow");
+  EXPECT_EQ(AsString(inner), "slower");
 }
 
 }  // namespace

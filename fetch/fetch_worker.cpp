@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <system_error>
+#include <exception>
 #include <thread>
 #include <vector>
 
@@ -18,8 +18,6 @@
 #include "text/text_search.h"
 
 namespace {
-
-std::atomic<int> runningWorkers{0};
 
 // The process-wide client state: the library's global set-up and the cookie
 // store every request may share, locked because workers are threads. Made on
@@ -339,19 +337,63 @@ void FetchWorker(std::shared_ptr<FetchJob> job) {
   job->Finish();
 }
 
-bool StartFetchWorker(std::shared_ptr<FetchJob> job) {
-  runningWorkers.fetch_add(1);
-  try {
-    std::thread([job = std::move(job)]() mutable {
-      FetchWorker(std::move(job));
-      runningWorkers.fetch_sub(1);
-    }).detach();
-  } catch (const std::system_error&) {
-    runningWorkers.fetch_sub(1);
-    return false;
+namespace {
+
+// The threads StartFetchWorker has started and not yet joined. A thread whose
+// run has ended is joined at the next start or count, so that none lingers and
+// a count of 0 means every one has fully gone. Made on first use and never
+// destroyed: a thread given up on may still be running while the process ends.
+class WorkerThreads {
+ public:
+  static WorkerThreads& Get() {
+    static WorkerThreads* const threads = new WorkerThreads();
+    return *threads;
   }
-  return true;
-}
+
+  bool Start(std::shared_ptr<FetchJob> job) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    JoinEnded();
+    try {
+      threads_.reserve(threads_.size() + 1);
+      auto ended = std::make_shared<std::atomic<bool>>(false);
+      std::thread thread([job = std::move(job), ended]() mutable {
+        FetchWorker(std::move(job));
+        ended->store(true, std::memory_order_release);
+      });
+      threads_.push_back(Worker{std::move(thread), std::move(ended)});
+    } catch (const std::exception&) {  // no thread, or no memory to keep it
+      return false;
+    }
+    return true;
+  }
+
+  int Running() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    JoinEnded();
+    return static_cast<int>(threads_.size());
+  }
+
+ private:
+  struct Worker {
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> ended;
+  };
+
+  void JoinEnded() {
+    auto ended = std::partition(threads_.begin(), threads_.end(), [](const Worker& worker) {
+      return !worker.ended->load(std::memory_order_acquire);
+    });
+    for (auto worker = ended; worker != threads_.end(); ++worker) worker->thread.join();
+    threads_.erase(ended, threads_.end());
+  }
+
+  std::mutex mutex_;
+  std::vector<Worker> threads_;
+};
+
+}  // namespace
+
+bool StartFetchWorker(std::shared_ptr<FetchJob> job) { return WorkerThreads::Get().Start(std::move(job)); }
 
 void ClearFetchCookies() {
   ClientState& client = ClientState::Get();
@@ -361,4 +403,4 @@ void ClearFetchCookies() {
   curl_easy_setopt(easy.get(), CURLOPT_COOKIELIST, "ALL");
 }
 
-int RunningFetchWorkers() { return runningWorkers.load(); }
+int RunningFetchWorkers() { return WorkerThreads::Get().Running(); }

@@ -57,12 +57,14 @@ class FetchJob {
 // Finish() is called at the end, and nothing is written back once abandoned.
 void FetchWorker(std::shared_ptr<FetchJob> job);
 
-// Starts FetchWorker(job) on a new thread of its own, which nobody joins;
-// false when no thread could be started.
+// Starts FetchWorker(job) on a new thread of its own, which is joined once
+// its run has ended (at a later start or count); false when no thread could
+// be started.
 bool StartFetchWorker(std::shared_ptr<FetchJob> job);
 
 // Empties the process-wide cookie store.
 void ClearFetchCookies();
 
-// How many threads started by StartFetchWorker have not yet ended their run.
+// How many threads started by StartFetchWorker have not yet ended; those that
+// have are joined first, so 0 means every one has fully gone.
 int RunningFetchWorkers();

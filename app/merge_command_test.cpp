@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPointer>
+
+#include "app/main_window.h"
 
 #include "merge/merge_test_folder.h"
 
@@ -51,6 +55,26 @@ TEST(MergeCommand, EndingTheCommandClosesItsWindow) {
     window = command.window();
   }
   EXPECT_TRUE(window.isNull());
+}
+
+TEST(MergeCommand, IsTheMainWindowsMergeItem) {
+  TestFolder folder;
+  MergeCommand command(folder.path());
+  MainWindow main;
+  main.SetMergeCommand([&command] { command.Open(); });
+  main.show();
+  const QList<QAction*> items = main.listMenu()->actions();
+  ASSERT_EQ(items.size(), 3);
+  ASSERT_EQ(items[2]->text(), QStringLiteral("合并视频"));
+  items[2]->trigger();
+  ASSERT_NE(command.window(), nullptr);
+  EXPECT_TRUE(command.window()->isVisible());
+  // Modeless: the main window stays usable.
+  EXPECT_FALSE(command.window()->isModal());
+  EXPECT_TRUE(main.isEnabled());
+  MergeWindow* first = command.window();
+  items[2]->trigger();
+  EXPECT_EQ(command.window(), first);
 }
 
 }  // namespace

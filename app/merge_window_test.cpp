@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QUrl>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "app/owner_message_box.h"
@@ -99,6 +100,38 @@ class MergeWindowTest : public ::testing::Test {
   std::vector<OwnedBox> ownedBoxes_;
   TestFolder folder_;
 };
+
+TEST(DroppedPaths, TakesTheLocalFilesOfADrop) {
+  const struct {
+    const char* name;
+    std::function<void(QMimeData&)> fill;
+    std::vector<std::string> paths;
+  } cases[] = {
+      {"file addresses", [](QMimeData& d) { d.setUrls({QUrl("file:///v/a.mp4"), QUrl("file:///v/b c.mp4")}); },
+       {"/v/a.mp4", "/v/b c.mp4"}},
+      {"other addresses left out",
+       [](QMimeData& d) { d.setUrls({QUrl("http://host/a.mp4"), QUrl("file:///v/b.mp4")}); }, {"/v/b.mp4"}},
+      {"the list's own bytes", [](QMimeData& d) { d.setData("text/uri-list", "file:///v/%FF.ts\r\n"); },
+       {"/v/\xFF.ts"}},
+      {"plain text", [](QMimeData& d) { d.setText("/v/a.mp4"); }, {}},
+      {"nothing", [](QMimeData&) {}, {}},
+  };
+  for (const auto& c : cases) {
+    QMimeData data;
+    c.fill(data);
+    EXPECT_EQ(DroppedPaths(data), c.paths) << c.name;
+  }
+}
+
+TEST_F(MergeWindowTest, RefusesADragWithoutFiles) {
+  MergeWindow window(folder_.path());
+  QMimeData data;
+  data.setText("/v/a.mp4");
+  QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  enter.ignore();
+  QApplication::sendEvent(&window, &enter);
+  EXPECT_FALSE(enter.isAccepted());
+}
 
 TEST_F(MergeWindowTest, LaysOutItsControls) {
   MergeWindow window(folder_.path());

@@ -45,6 +45,7 @@ class MergeWindow : public QWidget {
   void MergeFiles();
   // Stops a running merge; the output is left as it was before.
   void CancelMerge();
+  // True from MergeFiles until the merge's end has been told.
   bool Merging() const { return task_ != nullptr; }
   // The merge under way; null when none runs. For watching it only.
   const MergeTask* runningMerge() const { return task_.get(); }
@@ -52,8 +53,11 @@ class MergeWindow : public QWidget {
   // The path listed in the row (0-based) in the system's encoding; empty
   // outside the rows.
   Path RowPath(int row) const;
+  // The number of rows listed.
   int RowCount() const;
 
+  // The controls: `超级列表框1`, `标签2`, `按钮1`, and the progress bar that
+  // stands in the hint's place while a merge runs.
   QTreeWidget* fileList() const { return fileList_; }
   QLabel* hint() const { return hint_; }
   QPushButton* mergeButton() const { return mergeButton_; }

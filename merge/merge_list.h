@@ -19,6 +19,7 @@ class MergeList {
 
   // The listed paths; the row with index i carries the number i + 1.
   const std::vector<Path>& Rows() const { return rows_; }
+  // The number of rows; 0 for an empty list.
   int Count() const { return static_cast<int>(rows_.size()); }
 
  private:

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/main_window.h"
+#include "app/merge_command.h"
 #include "app/program_state.h"
 #include "app/qt_ui_services.h"
 #include "platform/system.h"
@@ -42,7 +43,9 @@ int main(int, char** argv) {
   State() = ProgramState();
   int exitCode = 0;
   {
+    MergeCommand mergeCommand;
     MainWindow window;
+    window.SetMergeCommand([&mergeCommand] { mergeCommand.Open(); });
     window.show();
     exitCode = application.exec();
   }

@@ -15,6 +15,7 @@
 
 #include "app/program_state.h"
 #include "app/qt_text.h"
+#include "app/ripple_start.h"
 #include "app/working_set.h"
 #include "analysis/answer_page.h"
 #include "platform/ui_services.h"
@@ -108,6 +109,11 @@ MainWindow::MainWindow(std::string queryPrefix, QWidget* parent)
   trimTimer_->setObjectName(QStringLiteral("时钟1"));
   connect(trimTimer_, &QTimer::timeout, this, [] { TrimWorkingSet(); });
   trimTimer_->start(kTrimPeriodMs);
+
+  // The creation handler's ripple set-up, and a stone under every mouse move.
+  StartRipple(State(), ripplePicture_);
+  connect(this, &MainWindow::ripplePictureMouseMoved, this,
+          [](int x, int y) { DropMouseStone(State(), x, y); });
 }
 
 MainWindow::~MainWindow() = default;

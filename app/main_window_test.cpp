@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -187,11 +185,3 @@ TEST_F(MainWindowTest, MenuOpensBesideThePointerAndRunsTheChosenCommand) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  // Without a display the tests run on Qt's offscreen platform.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

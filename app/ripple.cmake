@@ -34,7 +34,7 @@ if(POLVANE_TESTS)
     ripple_client_test.cpp
     ripple_install_test.cpp
     ripple_start_test.cpp
-    ripple_test_main.cpp
+    qt_test_main.cpp
   )
   target_compile_definitions(ripple_client_tests PRIVATE
     POLVANE_WAVE_LIBRARY="${POLVANE_WAVE_LIBRARY_FILE}"

@@ -1,6 +1,6 @@
-// main() of the ripple client tests: on the offscreen platform, with the
-// per-user library directory and the temporary directory in a fresh folder
-// of their own, so that the user's own files are never touched.
+// main() of the window tests: on the offscreen platform unless another is
+// chosen, with the per-user library directory and the temporary directory in
+// a fresh folder of their own, so that the user's own files are never touched.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  char folder[] = "/tmp/polvane-ripple-test-XXXXXX";
+  char folder[] = "/tmp/polvane-window-test-XXXXXX";
   if (mkdtemp(folder) == nullptr) return 2;
   const std::string data = std::string(folder) + "/data";
   const std::string temporary = std::string(folder) + "/tmp";

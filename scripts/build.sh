@@ -4,5 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="$1"
 shift
-cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+launcher=()
+# Rebuilds on the same machine reuse earlier compilations.
+if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
 cmake --build "$dir" -j "$(nproc)"

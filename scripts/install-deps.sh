@@ -2,7 +2,7 @@
 # Installs every Debian package that building, running and testing Polvane needs.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   libpcre2-dev libicu-dev libcurl4-openssl-dev
   qt6-base-dev qt6-webengine-dev libgl-dev fonts-noto-cjk
   libgtest-dev libgmock-dev libbenchmark-dev

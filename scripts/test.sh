@@ -10,16 +10,17 @@ export QT_QPA_PLATFORM=offscreen
 fuzz_seconds="${POLVANE_FUZZ_SECONDS:-30}"
 
 echo "== plain build"
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
 ctest --test-dir build --output-on-failure -j 2
 
 echo "== sanitizer build"
-bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DPOLVANE_SANITIZE=ON -DPOLVANE_BENCH=OFF
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_FLAGS="-O1 -g1" \
+  -DPOLVANE_SANITIZE=ON -DPOLVANE_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j 2
 
 echo "== fuzzing, ${fuzz_seconds} s a target"
-bash scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+bash scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
   -DPOLVANE_SANITIZE=ON -DPOLVANE_FUZZ=ON -DPOLVANE_BENCH=OFF -DPOLVANE_GUI=OFF -DPOLVANE_TESTS=OFF
 for target in extract_fuzz address_fuzz; do
   corpus="build-fuzz/corpus-$target"

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "fetch/huge_pages.h"
+#include "text/huge_pages.h"
 #include "fetch/request_headers.h"
 #include "fetch/request_plan.h"
 #include "text/bytes.h"

@@ -1,5 +1,7 @@
 #include "text/memory_file.h"
 
+#include "text/huge_pages.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -32,6 +34,13 @@ bool ReadCount(const MemoryFile& file, std::size_t& at, std::uint32_t& count) {
 }  // namespace
 
 bool WriteValues(MemoryFile& file, const BytesArray& values) {
+  // Room for the whole array at once: large bodies pass through here.
+  std::size_t size = sizeof kArrayTag + 4;
+  for (const Bytes& member : values) size += 4 + member.size();
+  if (file.data.capacity() < file.position + size) {
+    file.data.reserve(file.position + size);
+    AdviseHugePages(file.data);
+  }
   WriteBytesAt(file, kArrayTag, sizeof kArrayTag);
   WriteCount(file, static_cast<std::uint32_t>(values.size()));
   for (const Bytes& member : values) {
@@ -57,8 +66,11 @@ bool ReadValues(MemoryFile& file, BytesArray& values) {
     std::uint32_t length = 0;
     if (!ReadCount(file, at, length)) return false;
     if (file.data.size() - at < length) return false;
-    read.emplace_back(file.data.begin() + static_cast<std::ptrdiff_t>(at),
-                      file.data.begin() + static_cast<std::ptrdiff_t>(at + length));
+    Bytes& member = read.emplace_back();
+    member.reserve(length);
+    AdviseHugePages(member);
+    member.insert(member.end(), file.data.begin() + static_cast<std::ptrdiff_t>(at),
+                  file.data.begin() + static_cast<std::ptrdiff_t>(at + length));
     at += length;
   }
   values = std::move(read);

@@ -1,3 +1,3 @@
-#include "fetch/huge_pages.h"
+#include "text/huge_pages.h"
 
 void AdviseHugePages(const Bytes&) {}

@@ -1,4 +1,4 @@
-#include "fetch/huge_pages.h"
+#include "text/huge_pages.h"
 
 #include <sys/mman.h>
 

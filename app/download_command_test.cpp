@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 #include <QWebEngineView>
 
+#include "app/download_browser_session.h"
 #include "app/download_test_support.h"
 #include "app/download_window.h"
 #include "app/main_window.h"
@@ -35,20 +36,32 @@ TEST(SelectedAddress, ReadsColumnTwoOfTheSelectedRow) {
   EXPECT_EQ(SelectedAddress(window), "http://v/\xD6\xD0\xCE\xC4");  // GBK "中文"
 }
 
+// The session as the module makes it, from the parts linked in here.
+std::unique_ptr<DownloadSession> NewSession(const DownloadHost& host) {
+  return std::make_unique<BrowserDownloadSession>(host);
+}
+
+// The browser of the download window that `command` has open.
+QWebEngineView* BrowserOf(const DownloadCommand& command) {
+  auto* window = qobject_cast<DownloadWindow*>(command.window());
+  return window == nullptr ? nullptr : window->browser();
+}
+
 class DownloadCommandTest : public DownloadTest {
  protected:
   // The address that the next opening reads.
   std::string selected_;
   DownloadCommand command_{[this] { return Text(selected_); },
-                           [this](const QString&) { return folder_.filePath(QStringLiteral("saved")); }};
+                           [this](const QString&) { return folder_.filePath(QStringLiteral("saved")); },
+                           NewSession};
 };
 
 TEST_F(DownloadCommandTest, MakesTheBrowserOnlyWhenFirstOpened) {
-  EXPECT_EQ(command_.saver(), nullptr);
+  EXPECT_EQ(command_.session(), nullptr);
   EXPECT_EQ(command_.window(), nullptr);
   selected_ = Address("/hold1");
   command_.Open();
-  ASSERT_NE(command_.saver(), nullptr);
+  ASSERT_NE(command_.session(), nullptr);
   ASSERT_NE(command_.window(), nullptr);
   EXPECT_TRUE(command_.window()->isVisible());
   EXPECT_EQ(command_.window()->parentWidget(), nullptr);
@@ -58,7 +71,7 @@ TEST_F(DownloadCommandTest, MakesTheBrowserOnlyWhenFirstOpened) {
 TEST_F(DownloadCommandTest, OpenedAgainOnlyComesToTheFrontAndKeepsItsAddress) {
   selected_ = Address("/hold1");
   command_.Open();
-  DownloadWindow* first = command_.window();
+  QWidget* first = command_.window();
   ASSERT_NE(first, nullptr);
   ASSERT_TRUE(WaitFor([&] { return !server_.requests().empty(); }));
   first->showMinimized();
@@ -67,14 +80,14 @@ TEST_F(DownloadCommandTest, OpenedAgainOnlyComesToTheFrontAndKeepsItsAddress) {
   EXPECT_EQ(command_.window(), first);
   EXPECT_FALSE(first->isMinimized());
   EXPECT_TRUE(first->isVisible());
-  EXPECT_EQ(first->browser()->url().toString().toStdString(), Address("/hold1"));
+  EXPECT_EQ(BrowserOf(command_)->url().toString().toStdString(), Address("/hold1"));
   for (const auto& request : server_.requests()) EXPECT_NE(request.target, "/hold2");
 }
 
 TEST_F(DownloadCommandTest, ReopenedAfterAManualCloseReadsTheNewSelection) {
   selected_ = Address("/hold1");
   command_.Open();
-  QPointer<DownloadWindow> first = command_.window();
+  QPointer<QWidget> first = command_.window();
   ASSERT_NE(first, nullptr);
   CloseLikeTheUser(first);
   ASSERT_TRUE(WaitFor([&] { return first == nullptr; }));
@@ -83,7 +96,7 @@ TEST_F(DownloadCommandTest, ReopenedAfterAManualCloseReadsTheNewSelection) {
   selected_ = Address("/hold2");
   command_.Open();
   ASSERT_NE(command_.window(), nullptr);
-  EXPECT_EQ(command_.window()->browser()->url().toString().toStdString(), Address("/hold2"));
+  EXPECT_EQ(BrowserOf(command_)->url().toString().toStdString(), Address("/hold2"));
   EXPECT_TRUE(WaitFor([&] {
     for (const auto& request : server_.requests()) {
       if (request.target == "/hold2") return true;
@@ -99,7 +112,7 @@ TEST_F(DownloadCommandTest, ClosesByItselfAfterLoadingAndOpensAnewNextTime) {
   selected_ = Address("/hold3");
   command_.Open();
   ASSERT_NE(command_.window(), nullptr);
-  EXPECT_EQ(command_.window()->browser()->url().toString().toStdString(), Address("/hold3"));
+  EXPECT_EQ(BrowserOf(command_)->url().toString().toStdString(), Address("/hold3"));
 }
 
 TEST_F(DownloadCommandTest, RefusesAJavascriptAddressWithAMessage) {
@@ -111,9 +124,9 @@ TEST_F(DownloadCommandTest, RefusesAJavascriptAddressWithAMessage) {
 }
 
 TEST_F(DownloadCommandTest, ClosesItsWindowWhenItEnds) {
-  QPointer<DownloadWindow> window;
+  QPointer<QWidget> window;
   {
-    DownloadCommand command([this] { return Text(Address("/hold1")); });
+    DownloadCommand command([this] { return Text(Address("/hold1")); }, {}, NewSession);
     command.Open();
     window = command.window();
     ASSERT_NE(window, nullptr);

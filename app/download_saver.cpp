@@ -28,7 +28,8 @@ QString AskSavePath(const QString& suggestedPath) {
 }
 
 DownloadSaver::DownloadSaver(SavePathChooser chooser)
-    : chooser_(std::move(chooser)), profile_(new QWebEngineProfile(this)) {
+    : chooser_(chooser ? std::move(chooser) : SavePathChooser(AskSavePath)),
+      profile_(new QWebEngineProfile(this)) {
   connect(profile_, &QWebEngineProfile::downloadRequested, this, &DownloadSaver::OnDownloadRequested);
 }
 
@@ -70,7 +71,7 @@ void DownloadSaver::OnDownloadRequested(QWebEngineDownloadRequest* request) {
   // The request must be accepted before this returns, or the browser drops
   // it; so the question is asked here, in a modal dialog.
   const QString suggested = QDir(request->downloadDirectory()).filePath(request->downloadFileName());
-  const QString chosen = chooser_ ? chooser_(suggested) : QString();
+  const QString chosen = chooser_(suggested);
   if (chosen.isEmpty()) {
     emit downloadDeclined(suggested);
     return;  // not accepted: the browser cancels it

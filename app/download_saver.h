@@ -8,18 +8,14 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <functional>
 #include <vector>
+
+#include "app/download_session.h"
 
 class DownloadProgress;
 class QWebEngineDownloadRequest;
 class QWebEnginePage;
 class QWebEngineProfile;
-
-// Chooses where a download is saved, given the suggested full path (the
-// user's download folder and the name the server suggests). Returns the
-// chosen full path, or an empty string when the user declines.
-using SavePathChooser = std::function<QString(const QString& suggestedPath)>;
 
 // The save dialog, owned by no window, opened on `suggestedPath`; asks before
 // replacing a file. Returns the chosen path, or empty when cancelled.
@@ -30,7 +26,8 @@ class DownloadSaver : public QObject {
 
  public:
   // Makes the browser's profile; the first one of the process also starts
-  // the browser's engine, which is slow. `chooser` is asked for every download.
+  // the browser's engine, which is slow. `chooser` is asked for every
+  // download (empty: AskSavePath).
   explicit DownloadSaver(SavePathChooser chooser = AskSavePath);
   // Closes the progress windows still open and ends their downloads. Every
   // page made with profile() must be gone by then.

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QWebEngineProfile>
 
+#include "app/download_browser_session.h"
 #include "app/download_command.h"
 #include "app/download_progress.h"
 #include "app/download_test_support.h"
@@ -41,33 +42,40 @@ class DownloadSaverTest : public DownloadTest {
   void LoadAndWaitForClose(const std::string& path) {
     address_ = Address(path);
     command_.Open();
-    QPointer<DownloadWindow> window = command_.window();
+    QPointer<QWidget> window = command_.window();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitFor([&] { return window == nullptr; })) << path;
+  }
+
+  // The saver of the command's session; null before the first opening.
+  DownloadSaver* saver() const {
+    auto* session = static_cast<BrowserDownloadSession*>(command_.session());
+    return session == nullptr ? nullptr : session->saver();
   }
 
   std::vector<QString> chosen_;
   std::vector<QString> suggested_;
   std::string address_;
-  DownloadCommand command_{[this] { return Text(address_); }, [this](const QString& s) { return Choose(s); }};
+  DownloadCommand command_{[this] { return Text(address_); }, [this](const QString& s) { return Choose(s); },
+                           [](const DownloadHost& host) { return std::make_unique<BrowserDownloadSession>(host); }};
 };
 
 TEST_F(DownloadSaverTest, SavesAnAttachmentByteForByteWhereTheUserChose) {
   const QString path = folder_.filePath(QStringLiteral("my clip.flv"));
   chosen_ = {path};
   LoadAndWaitForClose("/clip.flv");
-  ASSERT_NE(command_.saver(), nullptr);
+  ASSERT_NE(saver(), nullptr);
 
   // The window has gone; the download goes on in its own window and ends.
   ASSERT_TRUE(WaitFor([&] { return suggested_.size() == 1; }));
   EXPECT_EQ(suggested_[0], QDir(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation))
                                .filePath(QStringLiteral("clip.flv")));
-  ASSERT_TRUE(WaitFor([&] { return command_.saver()->progressWindows().empty(); }));
+  ASSERT_TRUE(WaitFor([&] { return saver()->progressWindows().empty(); }));
   EXPECT_EQ(FileBytes(path), ClipBytes());
   EXPECT_TRUE(messages_.empty());
   EXPECT_FALSE(QFile::exists(path + QStringLiteral(".download")));
   // The page that the download came from is not kept once it is handed over.
-  EXPECT_TRUE(WaitFor([&] { return command_.saver()->adoptedPageCount() == 0; }));
+  EXPECT_TRUE(WaitFor([&] { return saver()->adoptedPageCount() == 0; }));
 }
 
 TEST_F(DownloadSaverTest, ShowsAProgressWindowThatClosesItselfWhenDone) {
@@ -75,9 +83,9 @@ TEST_F(DownloadSaverTest, ShowsAProgressWindowThatClosesItselfWhenDone) {
   chosen_ = {path};
   address_ = Address("/hold1");
   command_.Open();  // makes the saver
-  ASSERT_NE(command_.saver(), nullptr);
-  QSignalSpy started(command_.saver(), &DownloadSaver::downloadStarted);
-  QPointer<DownloadWindow> held = command_.window();
+  ASSERT_NE(saver(), nullptr);
+  QSignalSpy started(saver(), &DownloadSaver::downloadStarted);
+  QPointer<QWidget> held = command_.window();
   CloseLikeTheUser(held);
   ASSERT_TRUE(WaitFor([&] { return held == nullptr; }));
   LoadAndWaitForClose("/clip.flv");
@@ -90,18 +98,18 @@ TEST_F(DownloadSaverTest, ShowsAProgressWindowThatClosesItselfWhenDone) {
 TEST_F(DownloadSaverTest, SavesNothingWhenTheUserDeclines) {
   LoadAndWaitForClose("/clip.flv");
   ASSERT_TRUE(WaitFor([&] { return suggested_.size() == 1; }));
-  EXPECT_TRUE(command_.saver()->progressWindows().empty());
+  EXPECT_TRUE(saver()->progressWindows().empty());
   EXPECT_TRUE(QDir(folder_.path()).isEmpty());
 }
 
 TEST_F(DownloadSaverTest, RunsSeveralDownloadsAtOnceAndCancelsOneOnRequest) {
   chosen_ = {folder_.filePath(QStringLiteral("a.flv")), folder_.filePath(QStringLiteral("b.flv"))};
   LoadAndWaitForClose("/held.flv");
-  ASSERT_TRUE(WaitFor([&] { return command_.saver()->progressWindows().size() == 1; }));
+  ASSERT_TRUE(WaitFor([&] { return saver()->progressWindows().size() == 1; }));
   LoadAndWaitForClose("/held.flv");
-  ASSERT_TRUE(WaitFor([&] { return command_.saver()->progressWindows().size() == 2; }));
+  ASSERT_TRUE(WaitFor([&] { return saver()->progressWindows().size() == 2; }));
 
-  const std::vector<DownloadProgress*> windows = command_.saver()->progressWindows();
+  const std::vector<DownloadProgress*> windows = saver()->progressWindows();
   QPointer<DownloadProgress> first = windows[0];
   QPointer<DownloadProgress> second = windows[1];
   EXPECT_EQ(first->path(), folder_.filePath(QStringLiteral("a.flv")));
@@ -125,8 +133,8 @@ TEST_F(DownloadSaverTest, RunsSeveralDownloadsAtOnceAndCancelsOneOnRequest) {
 TEST_F(DownloadSaverTest, SaysSoWhenADownloadFails) {
   chosen_ = {folder_.filePath(QStringLiteral("broken.flv"))};
   LoadAndWaitForClose("/broken.flv");
-  ASSERT_TRUE(WaitFor([&] { return command_.saver()->progressWindows().size() == 1; }));
-  QPointer<DownloadProgress> progress = command_.saver()->progressWindows()[0];
+  ASSERT_TRUE(WaitFor([&] { return saver()->progressWindows().size() == 1; }));
+  QPointer<DownloadProgress> progress = saver()->progressWindows()[0];
   ASSERT_TRUE(WaitFor([&] { return progress == nullptr || progress->hasEnded(); }));
   ASSERT_NE(progress, nullptr);  // it stays to say what happened
   EXPECT_TRUE(progress->statusText().startsWith(QStringLiteral("下载失败："))) << progress->statusText().toStdString();
@@ -146,10 +154,10 @@ TEST_F(DownloadSaverTest, SaysSoWhenADownloadIsCancelledElsewhere) {
   LoadAndWaitForClose("/clip.flv");
   ASSERT_TRUE(WaitFor([&] { return suggested_.size() == 1; }));
   ASSERT_TRUE(WaitFor([&] {
-    const auto windows = command_.saver()->progressWindows();
+    const auto windows = saver()->progressWindows();
     return windows.size() == 1 && windows[0]->hasEnded();
   }));
-  DownloadProgress* progress = command_.saver()->progressWindows()[0];
+  DownloadProgress* progress = saver()->progressWindows()[0];
   EXPECT_EQ(progress->statusText(), QStringLiteral("下载已取消。"));
   EXPECT_EQ(progress->button()->text(), QStringLiteral("关闭"));
 }

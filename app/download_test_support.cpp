@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "app/qt_text.h"
 #include "platform/ui_services.h"
 
 bool WaitFor(const std::function<bool()>& done, int limitMs) {
@@ -84,3 +85,7 @@ DownloadTest::DownloadTest() : server_(DownloadTestHandler()) {
 }
 
 DownloadTest::~DownloadTest() { InstallUiServices(nullptr); }
+
+DownloadMessageFunction DownloadTest::RecordMessages() {
+  return [this](std::string_view gbkMessage, int) { messages_.push_back(FromGbk(gbkMessage)); };
+}

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/download_session.h"
 #include "app/qt_ui_services.h"
 #include "fetch/test_http_server.h"
 
@@ -43,6 +44,10 @@ class DownloadTest : public ::testing::Test {
  protected:
   DownloadTest();
   ~DownloadTest() override;
+
+  // Records each message in messages_, as the program's message box would
+  // show it.
+  DownloadMessageFunction RecordMessages();
 
   // The server's address followed by `path`, as GBK text (plain ASCII).
   std::string Address(const std::string& path) const { return server_.base() + path; }

@@ -7,7 +7,6 @@
 
 #include "app/download_saver.h"
 #include "app/qt_text.h"
-#include "platform/ui_services.h"
 
 namespace {
 
@@ -39,7 +38,8 @@ bool IsAllowedDownloadAddress(std::string_view gbkAddress) {
          scheme == QLatin1String("ftp");
 }
 
-DownloadWindow::DownloadWindow(DownloadSaver* saver) : QWidget(nullptr), saver_(saver) {
+DownloadWindow::DownloadWindow(DownloadSaver* saver, DownloadMessageFunction showMessage)
+    : QWidget(nullptr), saver_(saver), showMessage_(std::move(showMessage)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(FromGbk(kTitle));
   move(kOuterLeft, kOuterTop);
@@ -68,7 +68,7 @@ DownloadWindow::~DownloadWindow() {
 
 bool DownloadWindow::ShowDownloadAddress(std::string_view gbkAddress) {
   if (!IsAllowedDownloadAddress(gbkAddress)) {
-    ShowMessage(Text(kRefusedMessage) + Text(gbkAddress), kWarningStyle);
+    if (showMessage_) showMessage_(std::string(kRefusedMessage) + std::string(gbkAddress), kWarningStyle);
     closing_ = true;
     deleteLater();
     return false;

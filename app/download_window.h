@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <string_view>
 
+#include "app/download_session.h"
+
 class DownloadSaver;
 class QWebEngineView;
 
@@ -19,9 +21,9 @@ class DownloadWindow : public QWidget {
 
  public:
   // The browser starts with no address and uses the profile of `saver`,
-  // which is not owned and must outlive the window. The window has no owner
-  // and deletes itself when closed.
-  explicit DownloadWindow(DownloadSaver* saver);
+  // which is not owned and must outlive the window. `showMessage` tells of a
+  // refused address. The window has no owner and deletes itself when closed.
+  explicit DownloadWindow(DownloadSaver* saver, DownloadMessageFunction showMessage);
   // When the loading ended by turning into a download, the browser's page
   // goes to the saver so that the download can still be handed over.
   ~DownloadWindow() override;
@@ -49,6 +51,7 @@ class DownloadWindow : public QWidget {
   void FitOuterGeometry();
 
   DownloadSaver* saver_;
+  DownloadMessageFunction showMessage_;
   QWebEngineView* browser_;
   bool closing_ = false;
   // The last loading ended without a page and without an error: a file

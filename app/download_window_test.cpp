@@ -47,7 +47,7 @@ class DownloadWindowTest : public DownloadTest {
 };
 
 TEST_F(DownloadWindowTest, HasItsTitlePlaceAndBrowser) {
-  auto* window = new DownloadWindow(&saver_);
+  auto* window = new DownloadWindow(&saver_, RecordMessages());
   QPointer<DownloadWindow> guard(window);
   // "下载完毕之后请关闭此窗口"
   EXPECT_EQ(window->windowTitle(), QStringLiteral("下载完毕之后请关闭此窗口"));
@@ -64,7 +64,7 @@ TEST_F(DownloadWindowTest, HasItsTitlePlaceAndBrowser) {
 }
 
 TEST_F(DownloadWindowTest, LoadsAPageAndClosesItselfAtTheEnd) {
-  auto* window = new DownloadWindow(&saver_);
+  auto* window = new DownloadWindow(&saver_, RecordMessages());
   QPointer<DownloadWindow> guard(window);
   QSignalSpy ended(window, &DownloadWindow::loadEnded);
   window->show();
@@ -79,7 +79,7 @@ TEST_F(DownloadWindowTest, LoadsAPageAndClosesItselfAtTheEnd) {
 }
 
 TEST_F(DownloadWindowTest, ClosesItselfWhenTheAddressCannotBeLoaded) {
-  auto* window = new DownloadWindow(&saver_);
+  auto* window = new DownloadWindow(&saver_, RecordMessages());
   QPointer<DownloadWindow> guard(window);
   QSignalSpy ended(window, &DownloadWindow::loadEnded);
   window->show();
@@ -92,7 +92,7 @@ TEST_F(DownloadWindowTest, ClosesItselfWhenTheAddressCannotBeLoaded) {
 }
 
 TEST_F(DownloadWindowTest, GivesTheBrowserAnEmptyAddressWithoutAMessage) {
-  auto* window = new DownloadWindow(&saver_);
+  auto* window = new DownloadWindow(&saver_, RecordMessages());
   QPointer<DownloadWindow> guard(window);
   window->show();
   EXPECT_TRUE(window->ShowDownloadAddress(""));
@@ -110,7 +110,7 @@ TEST_F(DownloadWindowTest, RefusesOtherSchemesWithAMessageAndCloses) {
   };
   for (const std::string& address : refused) {
     messages_.clear();
-    auto* window = new DownloadWindow(&saver_);
+    auto* window = new DownloadWindow(&saver_, RecordMessages());
     QPointer<DownloadWindow> guard(window);
     QSignalSpy ended(window, &DownloadWindow::loadEnded);
     window->show();

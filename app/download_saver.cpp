@@ -72,10 +72,7 @@ void DownloadSaver::OnDownloadRequested(QWebEngineDownloadRequest* request) {
   // it; so the question is asked here, in a modal dialog.
   const QString suggested = QDir(request->downloadDirectory()).filePath(request->downloadFileName());
   const QString chosen = chooser_(suggested);
-  if (chosen.isEmpty()) {
-    emit downloadDeclined(suggested);
-    return;  // not accepted: the browser cancels it
-  }
+  if (chosen.isEmpty()) return;  // not accepted: the browser cancels it
   const QFileInfo target(chosen);
   request->setDownloadDirectory(target.absolutePath());
   request->setDownloadFileName(target.fileName());

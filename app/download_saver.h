@@ -29,8 +29,9 @@ class DownloadSaver : public QObject {
   // the browser's engine, which is slow. `chooser` is asked for every
   // download (empty: AskSavePath).
   explicit DownloadSaver(SavePathChooser chooser = AskSavePath);
-  // Closes the progress windows still open and ends their downloads. Every
-  // page made with profile() must be gone by then.
+  // Closes the progress windows still open, ends their downloads and deletes
+  // the adopted pages. Every other page made with profile() must be gone by
+  // then.
   ~DownloadSaver() override;
 
   DownloadSaver(const DownloadSaver&) = delete;
@@ -55,8 +56,6 @@ class DownloadSaver : public QObject {
  signals:
   // A download was accepted and `progress` shows it (already shown).
   void downloadStarted(DownloadProgress* progress);
-  // The user declined to save the file at the suggested path.
-  void downloadDeclined(const QString& suggestedPath);
 
  private:
   void OnDownloadRequested(QWebEngineDownloadRequest* request);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/download_command.h"
 #include "app/main_window.h"
 #include "app/merge_command.h"
 #include "app/program_state.h"
@@ -46,6 +47,8 @@ int main(int, char** argv) {
     MergeCommand mergeCommand;
     MainWindow window;
     window.SetMergeCommand([&mergeCommand] { mergeCommand.Open(); });
+    DownloadCommand downloadCommand([&window] { return SelectedAddress(window); });
+    window.SetDownloadCommand([&downloadCommand] { downloadCommand.Open(); });
     window.show();
     exitCode = application.exec();
   }

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "app/bring_to_front.h"
 #include "app/download_module.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
@@ -49,10 +50,7 @@ DownloadCommand::~DownloadCommand() {
 
 void DownloadCommand::Open() {
   if (window_ != nullptr) {
-    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    BringToFront(window_);
     return;
   }
   if (session_ == nullptr && factory_) session_ = factory_(host_);

@@ -6,6 +6,7 @@
 #include <QWebEngineView>
 
 #include "app/download_saver.h"
+#include "app/outer_geometry.h"
 #include "app/qt_text.h"
 
 namespace {
@@ -42,8 +43,7 @@ DownloadWindow::DownloadWindow(DownloadSaver* saver, DownloadMessageFunction sho
     : QWidget(nullptr), saver_(saver), showMessage_(std::move(showMessage)) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(FromGbk(kTitle));
-  move(kOuterLeft, kOuterTop);
-  resize(kOuterWidth, kOuterHeight);
+  OuterGeometryKeeper::Keep(this, QRect(kOuterLeft, kOuterTop, kOuterWidth, kOuterHeight));
 
   browser_ = new QWebEngineView(this);
   browser_->setObjectName(QStringLiteral("超文本浏览框1"));
@@ -87,22 +87,3 @@ void DownloadWindow::CloseDownloadWindow(bool ok) {
   emit loadEnded(ok);
 }
 
-void DownloadWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  FitOuterGeometry();
-}
-
-void DownloadWindow::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  FitOuterGeometry();
-}
-
-void DownloadWindow::FitOuterGeometry() {
-  // The outer rectangle, frame included, is 431 x 246 at 50, 50. The frame is
-  // known only once the window manager has put one around the window.
-  const QSize frame = frameGeometry().size() - size();
-  if (outerSizeFixed_ || frame.isEmpty()) return;
-  outerSizeFixed_ = true;
-  resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
-  move(kOuterLeft, kOuterTop);
-}

@@ -42,13 +42,8 @@ class DownloadWindow : public QWidget {
   // window's destruction has been queued.
   void loadEnded(bool ok);
 
- protected:
-  void showEvent(QShowEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-
  private:
   void CloseDownloadWindow(bool ok);
-  void FitOuterGeometry();
 
   DownloadSaver* saver_;
   DownloadMessageFunction showMessage_;
@@ -57,5 +52,4 @@ class DownloadWindow : public QWidget {
   // The last loading ended without a page and without an error: a file
   // download may follow.
   bool mayBecomeDownload_ = false;
-  bool outerSizeFixed_ = false;
 };

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "app/outer_geometry.h"
 #include "app/program_state.h"
 #include "app/qt_text.h"
 #include "app/ripple_start.h"
@@ -32,8 +33,7 @@ constexpr int kTrimPeriodMs = 5;
 MainWindow::MainWindow(std::string queryPrefix, QWidget* parent)
     : QWidget(parent), queryPrefix_(std::move(queryPrefix)) {
   setWindowTitle(QStringLiteral("Polvane,    Merrowin"));
-  move(50, 50);
-  resize(853, 240);
+  OuterGeometryKeeper::Keep(this, QRect(50, 50, 853, 240));
 
   ripplePicture_ = new QLabel(this);
   ripplePicture_->setObjectName(QStringLiteral("图片框1"));
@@ -179,26 +179,6 @@ Text MainWindow::CellText(int row, int column) const {
 }
 
 int MainWindow::RowCount() const { return resultsList_->topLevelItemCount(); }
-
-void MainWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  FitOuterGeometry();
-}
-
-void MainWindow::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  FitOuterGeometry();
-}
-
-void MainWindow::FitOuterGeometry() {
-  // The outer rectangle, frame included, is 853 x 240 at 50, 50. The frame is
-  // known only once the window manager has put one around the window.
-  const QSize frame = frameGeometry().size() - size();
-  if (outerSizeFixed_ || frame.isEmpty()) return;
-  outerSizeFixed_ = true;
-  resize(853 - frame.width(), 240 - frame.height());
-  move(50, 50);
-}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();

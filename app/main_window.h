@@ -62,19 +62,15 @@ class MainWindow : public QWidget {
   void ripplePictureMouseMoved(int x, int y);
 
  protected:
-  void showEvent(QShowEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowRows(const PageRows& page);
-  void FitOuterGeometry();
   void SetBusy(bool busy);
 
   std::string queryPrefix_;
   unsigned analysisGeneration_ = 0;
-  bool outerSizeFixed_ = false;
   std::function<void()> downloadCommand_;
   std::function<void()> mergeCommand_;
 

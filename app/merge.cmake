@@ -18,7 +18,7 @@ if(POLVANE_TESTS)
   # Windows on the offscreen platform; message boxes never block.
   add_executable(merge_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/merge_command_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/merge_test_main.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/qt_test_main.cpp
     ${CMAKE_CURRENT_LIST_DIR}/merge_window_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/owner_message_box_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/owner_window_test.cpp

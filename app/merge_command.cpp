@@ -1,15 +1,14 @@
 #include "app/merge_command.h"
 
+#include "app/bring_to_front.h"
+
 MergeCommand::MergeCommand(Path outputDirectory) : outputDirectory_(std::move(outputDirectory)) {}
 
 MergeCommand::~MergeCommand() { delete window_.data(); }
 
 void MergeCommand::Open() {
   if (window_ != nullptr) {
-    window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    BringToFront(window_);
     return;
   }
   window_ = new MergeWindow(outputDirectory_);

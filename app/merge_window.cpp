@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include "app/outer_geometry.h"
 #include "app/owner_message_box.h"
 #include "merge/merge_message.h"
 #include "merge/merged_name.h"
@@ -59,8 +60,7 @@ std::vector<Path> DroppedPaths(const QMimeData& data) {
 MergeWindow::MergeWindow(Path outputDirectory, MergeDisk& disk)
     : QWidget(nullptr), outputDirectory_(std::move(outputDirectory)), disk_(disk) {
   setWindowTitle(QStringLiteral("合并视频文件:"));
-  move(kOuterLeft, kOuterTop);
-  resize(kOuterWidth, kOuterHeight);
+  OuterGeometryKeeper::Keep(this, QRect(kOuterLeft, kOuterTop, kOuterWidth, kOuterHeight));
   // `拖放对象1`: files dropped anywhere on the window reach dropEvent.
   setAcceptDrops(true);
 
@@ -186,16 +186,6 @@ void MergeWindow::dropEvent(QDropEvent* event) {
                             Qt::QueuedConnection);
 }
 
-void MergeWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  FitOuterGeometry();
-}
-
-void MergeWindow::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  FitOuterGeometry();
-}
-
 void MergeWindow::closeEvent(QCloseEvent* event) {
   // Closing gives up a running merge; nothing of it stays behind.
   task_.reset();
@@ -203,12 +193,3 @@ void MergeWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void MergeWindow::FitOuterGeometry() {
-  // The outer rectangle, frame included, is 478 x 243 at 50, 50. The frame is
-  // known only once the window manager has put one around the window.
-  const QSize frame = frameGeometry().size() - size();
-  if (outerSizeFixed_ || frame.isEmpty()) return;
-  outerSizeFixed_ = true;
-  resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
-  move(kOuterLeft, kOuterTop);
-}

@@ -71,20 +71,16 @@ class MergeWindow : public QWidget {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void PollMerge();
   void ShowMerging(bool merging);
-  void FitOuterGeometry();
 
   const Path outputDirectory_;
   MergeDisk& disk_;
   MergeList list_;
   std::unique_ptr<MergeTask> task_;
-  bool outerSizeFixed_ = false;
 
   QTreeWidget* fileList_;
   QLabel* hint_;

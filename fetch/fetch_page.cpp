@@ -86,7 +86,7 @@ Bytes FetchPage(Text& address, const FetchOptions& options) {
 
   FetchRecord results;
   SeekToStart(job->buffer);
-  if (!ReadRecord(job->buffer, results)) results.assign(kFetchSlots, Bytes());
+  if (!TakeRecord(job->buffer, results)) results.assign(kFetchSlots, Bytes());
   CloseFile(job->buffer);
   if (options.responseHeaders != nullptr) {
     *options.responseHeaders = BytesToText(results[kResponseHeadersSlot]);

@@ -2,10 +2,19 @@
 
 bool WriteRecord(MemoryFile& file, const FetchRecord& record) { return WriteValues(file, record); }
 
-bool ReadRecord(MemoryFile& file, FetchRecord& record) {
-  FetchRecord read;
-  if (!ReadValues(file, read)) return false;
-  read.resize(kFetchSlots);
-  record = std::move(read);
+namespace {
+
+// Reads with `read` (ReadValues or TakeValues) and keeps exactly seven slots.
+bool ReadSlots(MemoryFile& file, FetchRecord& record, bool (*read)(MemoryFile&, BytesArray&)) {
+  FetchRecord slots;
+  if (!read(file, slots)) return false;
+  slots.resize(kFetchSlots);
+  record = std::move(slots);
   return true;
 }
+
+}  // namespace
+
+bool ReadRecord(MemoryFile& file, FetchRecord& record) { return ReadSlots(file, record, ReadValues); }
+
+bool TakeRecord(MemoryFile& file, FetchRecord& record) { return ReadSlots(file, record, TakeValues); }

@@ -42,3 +42,7 @@ bool WriteRecord(MemoryFile& file, const FetchRecord& record);
 // exactly seven slots of it: members beyond the seventh are dropped, missing
 // ones are empty. False (record untouched) when no array stands there.
 bool ReadRecord(MemoryFile& file, FetchRecord& record);
+
+// Reads like ReadRecord, then closes the file; the largest slot (the body,
+// coming back) takes over the file's storage instead of being copied.
+bool TakeRecord(MemoryFile& file, FetchRecord& record);

@@ -25,12 +25,13 @@ TEST(FetchRecord, TravelsThroughAMemoryFile) {
 
 TEST(FetchRecord, KeepsExactlySevenSlots) {
   const std::size_t sizes[] = {0, 1, 6, 7, 8, 12};
+  for (auto* reader : {ReadRecord, TakeRecord})
   for (std::size_t members : sizes) {
     MemoryFile file = OpenMemoryFile();
     ASSERT_TRUE(WriteRecord(file, Numbered(members)));
     SeekToStart(file);
     FetchRecord read;
-    ASSERT_TRUE(ReadRecord(file, read)) << members;
+    ASSERT_TRUE(reader(file, read)) << members;
     ASSERT_EQ(read.size(), kFetchSlots) << members;
     for (std::size_t i = 0; i < kFetchSlots; ++i) {
       EXPECT_EQ(BytesToText(read[i]), i < members ? std::to_string(i + 1) : "") << members << " " << i;

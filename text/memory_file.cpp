@@ -50,31 +50,83 @@ bool WriteValues(MemoryFile& file, const BytesArray& values) {
   return true;
 }
 
-bool ReadValues(MemoryFile& file, BytesArray& values) {
+namespace {
+
+// Where one member's bytes stand in the file.
+struct MemberSpan {
+  std::size_t offset;
+  std::size_t length;
+};
+
+// Finds the members of the array stored at the file's position, and the end
+// of that array; false when no whole array stands there.
+bool FindMembers(const MemoryFile& file, std::vector<MemberSpan>& members, std::size_t& end) {
   std::size_t at = file.position;
   if (at > file.data.size() || file.data.size() - at < sizeof kArrayTag) return false;
   if (std::memcmp(file.data.data() + at, kArrayTag, sizeof kArrayTag) != 0) return false;
   at += sizeof kArrayTag;
   std::uint32_t count = 0;
   if (!ReadCount(file, at, count)) return false;
-  BytesArray read;
   // Each member needs at least its four length bytes: a count beyond that is
   // damage, and must not make us reserve memory for it.
   if (count > (file.data.size() - at) / 4) return false;
-  read.reserve(count);
+  members.reserve(count);
   for (std::uint32_t i = 0; i < count; ++i) {
     std::uint32_t length = 0;
     if (!ReadCount(file, at, length)) return false;
     if (file.data.size() - at < length) return false;
-    Bytes& member = read.emplace_back();
-    member.reserve(length);
-    AdviseHugePages(member);
-    member.insert(member.end(), file.data.begin() + static_cast<std::ptrdiff_t>(at),
-                  file.data.begin() + static_cast<std::ptrdiff_t>(at + length));
+    members.push_back({at, length});
     at += length;
   }
+  end = at;
+  return true;
+}
+
+Bytes CopyMember(const MemoryFile& file, MemberSpan span) {
+  Bytes member;
+  member.reserve(span.length);
+  AdviseHugePages(member);
+  const auto begin = file.data.begin() + static_cast<std::ptrdiff_t>(span.offset);
+  member.insert(member.end(), begin, begin + static_cast<std::ptrdiff_t>(span.length));
+  return member;
+}
+
+}  // namespace
+
+bool ReadValues(MemoryFile& file, BytesArray& values) {
+  std::vector<MemberSpan> members;
+  std::size_t end = 0;
+  if (!FindMembers(file, members, end)) return false;
+  BytesArray read;
+  read.reserve(members.size());
+  for (const MemberSpan& span : members) read.push_back(CopyMember(file, span));
   values = std::move(read);
-  file.position = at;
+  file.position = end;
+  return true;
+}
+
+bool TakeValues(MemoryFile& file, BytesArray& values) {
+  std::vector<MemberSpan> members;
+  std::size_t end = 0;
+  if (!FindMembers(file, members, end)) return false;
+  std::size_t largest = 0;
+  for (std::size_t i = 1; i < members.size(); ++i) {
+    if (members[i].length > members[largest].length) largest = i;
+  }
+  BytesArray read(members.size());
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    if (i != largest) read[i] = CopyMember(file, members[i]);
+  }
+  if (!members.empty()) {
+    // The largest member moves to the front of the file's own storage, which
+    // then becomes that member: no second buffer of its size is made.
+    const MemberSpan span = members[largest];
+    std::memmove(file.data.data(), file.data.data() + span.offset, span.length);
+    file.data.resize(span.length);
+    read[largest] = std::move(file.data);
+  }
+  values = std::move(read);
+  CloseFile(file);
   return true;
 }
 

@@ -25,6 +25,11 @@ bool WriteValues(MemoryFile& file, const BytesArray& values);
 // data there holds no such array or the file ends before it does.
 bool ReadValues(MemoryFile& file, BytesArray& values);
 
+// Reads like ReadValues, then closes the file: the largest member takes over
+// the file's storage instead of being copied, so a large body needs no second
+// buffer. False (values untouched, file unchanged) as for ReadValues.
+bool TakeValues(MemoryFile& file, BytesArray& values);
+
 // Writes the bytes of the text at the position, with no separator. Always true.
 bool WriteText(MemoryFile& file, std::string_view text);
 

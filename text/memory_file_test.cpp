@@ -74,3 +74,39 @@ TEST(MemoryFile, WritesOverwriteAtThePositionAndGrow) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(MemoryFile, TakeValuesGivesTheSameArrayAndClosesTheFile) {
+  const std::vector<BytesArray> records = {
+      {Bytes{'a'}, Bytes(70000, 0x41), Bytes{0, 'b'}, Bytes{}},
+      {Bytes(3, 9)},
+      {},
+      {Bytes{}, Bytes{}},
+  };
+  for (const BytesArray& record : records) {
+    MemoryFile file = OpenMemoryFile();
+    WriteText(file, "head");
+    WriteValues(file, record);
+    file.position = 4;
+    BytesArray taken = {Bytes{'x'}};
+    ASSERT_TRUE(TakeValues(file, taken));
+    EXPECT_EQ(taken, record);
+    EXPECT_TRUE(file.data.empty());
+    EXPECT_TRUE(AtEnd(file));
+  }
+}
+
+TEST(MemoryFile, TakeValuesLeavesADamagedFileAlone) {
+  MemoryFile file = OpenMemoryFile();
+  WriteValues(file, {Bytes{1, 2, 3}});
+  file.data.pop_back();
+  const Bytes before = file.data;
+  SeekToStart(file);
+  BytesArray kept = {Bytes{'k'}};
+  EXPECT_FALSE(TakeValues(file, kept));
+  EXPECT_EQ(kept, BytesArray{Bytes{'k'}});
+  EXPECT_EQ(file.data, before);
+}
+
+}  // namespace

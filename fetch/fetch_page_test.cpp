@@ -103,12 +103,11 @@ bool Eventually(const std::function<bool()>& condition, int timeoutMs = 10000) {
 
 // Event services that count their waits and can run a handler inside the
 // first one, as a window's event loop would.
-class FakeUi : public UiServices {
+class FakeUi : public HeadlessUiServices {
  public:
   std::function<void()> handlerInFirstWait;
   int waits = 0;
 
-  void ProcessEvents() override {}
   void WaitForEvents(int timeoutMs) override {
     ++waits;
     if (handlerInFirstWait) {
@@ -116,24 +115,8 @@ class FakeUi : public UiServices {
       handlerInFirstWait = nullptr;
       handler();
     }
-    std::unique_lock<std::mutex> lock(mutex_);
-    wake_.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return woken_; });
-    woken_ = false;
+    HeadlessUiServices::WaitForEvents(timeoutMs);
   }
-  void Wake() override {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      woken_ = true;
-    }
-    wake_.notify_all();
-  }
-  bool SetClipboardText(std::string_view) override { return false; }
-  void ShowMessage(std::string_view, int, std::string_view) override {}
-
- private:
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  bool woken_ = false;
 };
 
 class InstalledUi {

@@ -4,6 +4,8 @@
 // messages on standard error).
 #pragma once
 
+#include <condition_variable>
+#include <mutex>
 #include <string_view>
 
 class UiServices {
@@ -28,6 +30,22 @@ class UiServices {
   // Style 0 is one OK button and no icon.
   virtual void ShowMessage(std::string_view gbkMessage, int style,
                            std::string_view gbkCaption) = 0;
+};
+
+// Services for a process without windows: no events, no clipboard, messages
+// on standard error; WaitForEvents sleeps until woken or timed out.
+class HeadlessUiServices : public UiServices {
+ public:
+  void ProcessEvents() override {}
+  void WaitForEvents(int timeoutMs) override;
+  void Wake() override;
+  bool SetClipboardText(std::string_view) override { return false; }
+  void ShowMessage(std::string_view gbkMessage, int style, std::string_view gbkCaption) override;
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool woken_ = false;
 };
 
 // The services now in use; the headless stand-in until others are installed.

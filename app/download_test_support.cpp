@@ -7,19 +7,6 @@
 #include "app/qt_text.h"
 #include "platform/ui_services.h"
 
-bool WaitFor(const std::function<bool()>& done, int limitMs) {
-  if (done()) return true;
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  poll.start(10);
-  QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
-  loop.exec();
-  return done();
-}
-
 void CloseLikeTheUser(QWidget* window) {
   QTimer::singleShot(0, window, &QWidget::close);
   QPointer<QWidget> guard(window);

@@ -15,10 +15,8 @@
 #include "app/download_session.h"
 #include "app/qt_ui_services.h"
 #include "fetch/test_http_server.h"
+#include "ripple/wait_for_events.h"
 
-// Runs the event loop until `done` is true or `limitMs` has passed (a
-// generous bound, not a timing check); returns `done`'s last answer.
-bool WaitFor(const std::function<bool()>& done, int limitMs = 60000);
 
 // Closes `window` from inside the event loop, as a user's click would; a
 // window that deletes itself on close then goes at once.

@@ -53,17 +53,19 @@ TEST(WaveClient, StartsTheSurfaceOnAWidget) {
   EXPECT_TRUE(failures.empty());
 }
 
+// One call through each entry point that a failed load must report.
+struct EntryPointCall {
+  const char* entry;
+  std::function<void(WaveClient&)> call;
+};
+const EntryPointCall kEntryPointCalls[] = {
+    {"E_WaveInit", [](WaveClient& c) { EXPECT_EQ(c.WaveInit(nullptr, "x.bmp"), 0); }},
+    {"E_WaveDropStone", [](WaveClient& c) { c.WaveDropStone(1, 1, 0, 15); }},
+    {"E_AutoEffects", [](WaveClient& c) { c.AutoEffects(1, 5, 1, 1); }},
+};
+
 TEST(WaveClient, MissingLibraryIsNamedInTheFailure) {
-  struct Case {
-    const char* entry;
-    std::function<void(WaveClient&)> call;
-  };
-  const Case cases[] = {
-      {"E_WaveInit", [](WaveClient& c) { EXPECT_EQ(c.WaveInit(nullptr, "x.bmp"), 0); }},
-      {"E_WaveDropStone", [](WaveClient& c) { c.WaveDropStone(1, 1, 0, 15); }},
-      {"E_AutoEffects", [](WaveClient& c) { c.AutoEffects(1, 5, 1, 1); }},
-  };
-  for (const Case& c : cases) {
+  for (const EntryPointCall& c : kEntryPointCalls) {
     SCOPED_TRACE(c.entry);
     const Path path = TempDirectory() + "no-such-folder/libwave.so";
     std::vector<Text> failures;
@@ -75,16 +77,7 @@ TEST(WaveClient, MissingLibraryIsNamedInTheFailure) {
 }
 
 TEST(WaveClient, MissingEntryPointIsNamedInTheFailure) {
-  struct Case {
-    const char* entry;
-    std::function<void(WaveClient&)> call;
-  };
-  const Case cases[] = {
-      {"E_WaveInit", [](WaveClient& c) { EXPECT_EQ(c.WaveInit(nullptr, "x.bmp"), 0); }},
-      {"E_WaveDropStone", [](WaveClient& c) { c.WaveDropStone(1, 1, 0, 15); }},
-      {"E_AutoEffects", [](WaveClient& c) { c.AutoEffects(1, 5, 1, 1); }},
-  };
-  for (const Case& c : cases) {
+  for (const EntryPointCall& c : kEntryPointCalls) {
     SCOPED_TRACE(c.entry);
     std::vector<Text> failures;
     auto client = ClientOf(POLVANE_OTHER_LIBRARY, failures);

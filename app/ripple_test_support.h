@@ -2,9 +2,7 @@
 // temporary directory, what a widget shows, and waiting on the event loop.
 #pragma once
 
-#include <QEventLoop>
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <span>
@@ -13,6 +11,7 @@
 
 #include "app/ripple_embedded.h"
 #include "platform/system.h"
+#include "ripple/wait_for_events.h"
 
 inline Path WriteTempFile(const std::string& name, std::span<const std::uint8_t> bytes) {
   const Path path = TempDirectory() + name;
@@ -42,16 +41,3 @@ inline bool ShowsRipplePicture(QWidget& widget) {
   return true;
 }
 
-// Dispatches events until `done` holds or 20 seconds have passed; returns
-// whether it holds.
-inline bool WaitFor(const std::function<bool()>& done) {
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  poll.start(5);
-  QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-  loop.exec();
-  return done();
-}

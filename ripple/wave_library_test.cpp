@@ -11,6 +11,7 @@
 #include "ripple/test_bmp.h"
 #include "ripple/test_file.h"
 #include "ripple/test_picture_box.h"
+#include "ripple/wait_for_events.h"
 #include "ripple/wave_api.h"
 
 namespace {
@@ -33,20 +34,6 @@ struct WaveLibrary {
   AutoEffectsEntry autoEffects = nullptr;
   WaveFreeEntry free = nullptr;
 };
-
-// Dispatches events until `done` holds or 20 seconds have passed; returns
-// whether it holds.
-bool WaitFor(const std::function<bool()>& done) {
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  poll.start(5);
-  QTimer::singleShot(20000, &loop, &QEventLoop::quit);
-  loop.exec();
-  return done();
-}
 
 TEST(WaveLibrary, ExportsTheFourEntryPoints) {
   WaveLibrary library;
